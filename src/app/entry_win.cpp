@@ -1,0 +1,3 @@
+// src/app/entry_win.cpp
+#include <windows.h>
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
