@@ -1,0 +1,18 @@
+// src/store/profile_file.h
+// Profile-file reads and writes by path, the way the Windows profile functions do them, through
+// IniDocument. A missing file reads as empty; a write creates it. Writes go through
+// file_io::WriteWholeFile, so a failed write leaves the old file whole.
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/gbk_text.h"
+
+namespace profile {
+
+GbkText Read(const std::string& path, std::string_view section, std::string_view key);
+bool Write(const std::string& path, std::string_view section, std::string_view key, std::string_view value);
+std::vector<GbkText> SectionNames(const std::string& path);
+
+}  // namespace profile
