@@ -30,17 +30,19 @@ trap cleanup EXIT INT TERM
 if [ -n "${USE_DISPLAY:-}" ]; then
   export DISPLAY=$USE_DISPLAY
 else
-  n=21
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  export DISPLAY=:$n
-  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$session/xvfb.log" 2>&1 &
+  # Xvfb picks a free display number itself and tells us, so parallel sessions never collide.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$session/display" >"$session/xvfb.log" 2>&1 &
   xvfb_pid=$!
+  for _ in $(seq 100); do [ -s "$session/display" ] && break; sleep 0.1; done
+  export DISPLAY=:$(tr -d '[:space:]' <"$session/display")
   for _ in $(seq 100); do xdpyinfo -display "$DISPLAY" >/dev/null 2>&1 && break; sleep 0.1; done
   xdpyinfo -display "$DISPLAY" >/dev/null 2>&1 || { echo "with-wine: Xvfb did not start on $DISPLAY" >&2; cat "$session/xvfb.log" >&2; exit 1; }
 fi
 
 # A template prefix is made once per machine (about 15 s) and copied for every session.
 template=${TOVENK_WINE_TEMPLATE:-/var/tmp/tovenk-wine-template}
+exec 9>"$template.lock"
+flock 9  # one session makes the template; the others wait for it
 if [ ! -f "$template/.tovenk-ready" ]; then
   rm -rf "$template"; mkdir -p "$template"
   export WINEPREFIX=$template
@@ -54,6 +56,7 @@ if [ ! -f "$template/.tovenk-ready" ]; then
 fi
 export WINEPREFIX=$session/prefix
 cp -a "$template" "$WINEPREFIX"
+flock -u 9
 
 "$WINESERVER" -p
 "$WINE" wineboot </dev/null >/dev/null 2>&1 || { echo "with-wine: wineboot failed" >&2; exit 1; }

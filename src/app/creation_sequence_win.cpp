@@ -16,6 +16,7 @@
 #include "reminders/reminder_loop_win.h"
 #include "store/app_dirs.h"
 #include "store/settings_file.h"
+#include "view/launcher_view_win.h"
 
 namespace {
 
@@ -59,7 +60,7 @@ void LoadSettingsAtStart(const AppDirs& dirs) {
   ApplyStoredPreferences([](std::string_view key) { return settings::Read(settings::kCategorySection, key); },
                          Running(), MenuCheckMarks());
   SetWindowTextA(MainWindowHandle(), Running().caption.c_str());
-  ApplyThemeAtStart();
+  ApplyTheme();
   ReopenLastCategoryAtStart();
   MenuCheckMarks().setChecked(Command::kStartWithSystem, IsStartWithSystemSet(dirs));
 }

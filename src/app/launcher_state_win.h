@@ -1,11 +1,8 @@
 // src/app/launcher_state_win.h
-// The launcher's view-side steps that start-up calls by name: theme, last category, painting,
-// the edge watcher, the donation panel. Filled in as those parts of the program arrive.
+// Start-up steps whose work arrives with later parts of the program; start-up calls them here.
 #pragma once
 
-void ApplyThemeAtStart();
+// Opens the category named by "上次打开" and loads its items.
 void ReopenLastCategoryAtStart();
-void PaintLauncher(int highlight);
-void ClearEdgeHidingState();
-void StartEdgeWatcher();
+// The donation panel, shown once about 100 ms after the very first start.
 void ShowDonationPanel();

@@ -9,6 +9,7 @@
 #include "desktop/tray_icon_win.h"
 #include "store/gbk_text.h"
 #include "store/settings_file.h"
+#include "view/launcher_view_win.h"
 
 namespace {
 
@@ -42,6 +43,8 @@ void FitSurface(Surface& surface, int width, int height) {
 }
 
 LRESULT CALLBACK CanvasProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT handled = 0;
+  if (HandleCanvasMessage(window, message, wParam, lParam, &handled)) return handled;
   switch (message) {
     case WM_PAINT: {
       PAINTSTRUCT paint;
@@ -58,6 +61,8 @@ LRESULT CALLBACK CanvasProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT handled = 0;
+  if (HandleMainWindowMessage(window, message, wParam, lParam, &handled)) return handled;
   switch (message) {
     case WM_CLOSE:  // Alt+F4, the taskbar: always leave
       ExitProgram();

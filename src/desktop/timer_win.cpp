@@ -23,9 +23,11 @@ class Win32TimerPlatform : public TimerPlatform {
   }
 
  private:
+  // Never destroyed: timers that live until the process ends still stop themselves during
+  // the exit clean-up, after ordinary statics are gone.
   static std::map<uintptr_t, Timer*>& owners() {
-    static std::map<uintptr_t, Timer*> map;
-    return map;
+    static auto* map = new std::map<uintptr_t, Timer*>;
+    return *map;
   }
   static void CALLBACK Expired(HWND, UINT, UINT_PTR id, DWORD) {
     auto it = owners().find(id);
@@ -36,6 +38,6 @@ class Win32TimerPlatform : public TimerPlatform {
 }  // namespace
 
 TimerPlatform& SystemTimerPlatform() {
-  static Win32TimerPlatform platform;
-  return platform;
+  static auto* platform = new Win32TimerPlatform;  // outlives every timer, as the map does
+  return *platform;
 }

@@ -27,7 +27,8 @@ std::string Hex(const char* text) {
   return out.empty() ? "-" : out;
 }
 
-HWND Parse(const char* text) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(strtoull(text, nullptr, 0))); }
+// Window handles travel as the hex digits printed by "%p".
+HWND Parse(const char* text) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(strtoull(text, nullptr, 16))); }
 
 int Wait(DWORD ms, HWND (*find)(const char*), const char* arg, HWND* found) {
   DWORD start = GetTickCount();
