@@ -1,5 +1,5 @@
 // tests/unit/view_paint_test.cpp
-#include "view/launcher_paint.h"
+#include "view/launcher_view.h"
 
 #include <gtest/gtest.h>
 
