@@ -1,0 +1,27 @@
+// src/store/category_file.cpp
+#include "store/category_file.h"
+
+#include "store/category_catalogue.h"
+#include "store/profile_file.h"
+
+namespace category_file {
+
+GbkText Read(std::string_view section, std::string_view key) {
+  const std::string& path = GetCurrentCategory().path;
+  if (path.empty()) return {};
+  return profile::Read(path, section, key);
+}
+
+bool Write(std::string_view section, std::string_view key, std::string_view value) {
+  const std::string& path = GetCurrentCategory().path;
+  if (path.empty()) return false;
+  return profile::Write(path, section, key, value);
+}
+
+std::vector<GbkText> SectionNames() {
+  const std::string& path = GetCurrentCategory().path;
+  if (path.empty()) return {};
+  return profile::SectionNames(path);
+}
+
+}  // namespace category_file
