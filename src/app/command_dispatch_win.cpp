@@ -1,13 +1,18 @@
 // src/app/command_dispatch_win.cpp
 #include "app/command_dispatch_win.h"
 
-#include "app/main_window_win.h"
+#include <map>
+
+namespace {
+std::map<Command, CommandHandler>& Handlers() {
+  static std::map<Command, CommandHandler> handlers;
+  return handlers;
+}
+}  // namespace
+
+void SetCommandHandler(Command command, CommandHandler handler) { Handlers()[command] = handler; }
 
 void RunMenuCommand(Command command) {
-  switch (command) {
-    case Command::kExitProgram:
-      ExitProgram();
-    default:
-      break;  // the other entries arrive with their commands
-  }
+  auto it = Handlers().find(command);
+  if (it != Handlers().end() && it->second) it->second();
 }

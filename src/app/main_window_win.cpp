@@ -118,6 +118,7 @@ HWND CreateMainWindow(HINSTANCE instance) {
   g_canvas = CreateWindowExA(0, kCanvasClass, "", WS_CHILD | WS_VISIBLE, 0, 0, kFormWidth, kFormHeight, g_mainWindow,
                              nullptr, instance, nullptr);
   CreateMenus();
+  WireMenuCommands();
   RunCreationSequence(g_mainWindow);
   ShowWindow(g_mainWindow, SW_SHOW);
   UpdateWindow(g_mainWindow);
