@@ -48,7 +48,7 @@ void IniDocument::IndexFrom(size_t pos) {
       sections_.push_back(std::move(section));
     } else if (parts.kind == ini::LineKind::kKey && !sections_.empty()) {
       AddKey(sections_.size() - 1, KeyLine{pos + parts.name.begin, pos + parts.name.end, pos + parts.value.begin,
-                                           pos + parts.value.end, contentEnd});
+                                           pos + parts.value.end, contentEnd, parts.hasEquals});
     }
     pos = ini::NextLineStart(text, contentEnd);
   }
@@ -67,7 +67,7 @@ IniDocument::KeyLine IniDocument::KeyLineAt(size_t begin, size_t contentEnd) con
   std::string_view line = std::string_view(bytes_).substr(begin, contentEnd - begin);
   ini::LineParts parts = ini::ParseLine(line);
   return KeyLine{begin + parts.name.begin, begin + parts.name.end, begin + parts.value.begin,
-                 begin + parts.value.end, contentEnd};
+                 begin + parts.value.end, contentEnd, parts.hasEquals};
 }
 
 // Moves every stored offset at or after `pos` by `delta`, in the sections from `fromSection` on
@@ -154,9 +154,17 @@ IniDocument::WriteResult IniDocument::Write(std::string_view section, std::strin
     const size_t oldSize = line.valueEnd - line.valueBegin;
     if (std::string_view(bytes_).substr(line.valueBegin, oldSize) == value) return WriteResult::kUnchanged;
     const size_t lineBegin = line.nameBegin;
-    const size_t oldValueEnd = line.valueEnd;
-    bytes_.replace(line.valueBegin, oldSize, value);
-    ShiftOffsets(sectionIndex, oldValueEnd, static_cast<ptrdiff_t>(value.size()) - static_cast<ptrdiff_t>(oldSize));
+    if (line.hasEquals) {
+      const size_t oldValueEnd = line.valueEnd;
+      bytes_.replace(line.valueBegin, oldSize, value);
+      ShiftOffsets(sectionIndex, oldValueEnd, static_cast<ptrdiff_t>(value.size()) - static_cast<ptrdiff_t>(oldSize));
+    } else {
+      // A line that is just the name gets its '=' and value right after the name.
+      const std::string added = "=" + std::string(value);
+      const size_t nameEnd = line.nameEnd;
+      bytes_.insert(nameEnd, added);
+      ShiftOffsets(sectionIndex, nameEnd, static_cast<ptrdiff_t>(added.size()));
+    }
     // Blanks or quotes inside the new value decide where its trimmed span lies.
     line = KeyLineAt(lineBegin, line.contentEnd);
     return WriteResult::kChanged;

@@ -46,6 +46,7 @@ class IniDocument {
   // Offsets into bytes_. Blanks around names and values are already excluded.
   struct KeyLine {
     size_t nameBegin, nameEnd, valueBegin, valueEnd, contentEnd;
+    bool hasEquals;  // false for a line that is just a name
   };
   struct Section {
     size_t nameBegin, nameEnd, contentEnd;

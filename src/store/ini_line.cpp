@@ -41,12 +41,14 @@ LineParts ParseLine(std::string_view line) {
     }
   }
   // '=' is never the trail byte of a double-byte character, so a plain byte search is exact.
+  parts.kind = LineKind::kKey;
   size_t equals = line.find('=', first);
   if (equals == std::string_view::npos) {
-    parts.kind = LineKind::kOther;
+    parts.name = Trimmed(line, first, line.size());
+    parts.value = {parts.name.end, parts.name.end};
     return parts;
   }
-  parts.kind = LineKind::kKey;
+  parts.hasEquals = true;
   parts.name = Trimmed(line, first, equals);
   parts.value = Trimmed(line, equals + 1, line.size());
   return parts;

@@ -14,8 +14,8 @@ enum class LineKind {
   kBlank,    // nothing but blanks
   kComment,  // first non-blank byte is ';'
   kSection,  // first non-blank byte is '[' and a ']' follows; the name lies between '[' and the last ']'
-  kKey,      // has an '=': the name before the first '=', the value after it
-  kOther,    // anything else (a line without '='): no key, but kept as it is
+  kKey,      // anything else: the name before the first '=', the value after it; a line without
+             // '=' is a key without a value (the profile functions find it, and reads give "")
 };
 
 // Byte range [begin, end) inside the line.
@@ -29,6 +29,7 @@ struct LineParts {
   LineKind kind = LineKind::kBlank;
   Span name;   // section or key name, blanks around it removed
   Span value;  // key value, blanks around it removed; for an empty value, where one would go
+  bool hasEquals = false;
 };
 
 // `line` is one line's content without its terminator.
