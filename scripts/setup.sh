@@ -10,7 +10,7 @@ PACKAGES=(
   wine wine64 libwine fonts-wine
   libxrender1 libxrandr2 libxi6 libxcursor1 libxcomposite1 libxinerama1 libxfixes3 libxxf86vm1 libgl1 libgnutls30
   xvfb xauth x11-utils xdotool imagemagick fonts-wqy-microhei locales libx11-dev
-  icoutils liblnk-utils sox timidity
+  icoutils liblnk-utils sox timidity timgm6mb-soundfont
 )
 
 missing=()
