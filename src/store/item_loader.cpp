@@ -2,6 +2,8 @@
 // ReloadItems: the ItemTable rebuilt from the open category file.
 #include <cstdint>
 #include <set>
+#include <string>
+#include <utility>
 
 #include "platform/file_io.h"
 #include "store/app_dirs.h"
