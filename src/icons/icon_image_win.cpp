@@ -3,7 +3,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "icons/byte_source.h"
 #include "icons/icon_cache.h"
+#include "icons/pe_resources.h"
 #include "icons/pixels24.h"
 #include "platform/file_io.h"
 
@@ -55,10 +57,22 @@ std::optional<Pixels24> DrawOverWhite(HICON icon) {
   return result;
 }
 
+// The index to hand to ExtractIconA. A negative index is a resource identifier, except that
+// ExtractIconA takes -1 for "how many icons", so resource #1 is turned into its position here.
+std::optional<int> ExtractIconIndex(const std::string& source, int index) {
+  if (index != -1) return index;
+  FileByteSource file(source);
+  std::vector<ResourceName> groups = ListIconGroups(file);
+  for (size_t i = 0; i < groups.size(); ++i)
+    if (!groups[i].isString && groups[i].id == 1) return static_cast<int>(i);
+  return std::nullopt;
+}
+
 }  // namespace
 
 void ExtractIconImage(const std::string& source, int index, const std::string& target) {
-  HICON icon = ExtractIconA(GetModuleHandleA(nullptr), source.c_str(), UINT(index));
+  std::optional<int> at = ExtractIconIndex(source, index);
+  HICON icon = at ? ExtractIconA(GetModuleHandleA(nullptr), source.c_str(), UINT(*at)) : nullptr;
   std::string ico;
   if (icon && icon != reinterpret_cast<HICON>(1)) {
     if (auto pixels = DrawOverWhite(icon)) ico = WhiteMaskIco24(*pixels);

@@ -105,8 +105,12 @@ TEST(PeResources, BrokenTablesMakeGroupsAbsentWithoutStrayReads) {
     ListIconGroups(source);
     for (int position = 1; position <= 5; ++position) {
       auto ico = IconGroupAsIco(source, position);
-      if (position == c.absentPosition) EXPECT_EQ(ico, std::nullopt) << c.what;
-      if (ico) EXPECT_TRUE(IsSoundIco(*ico)) << c.what << " " << position;
+      if (position == c.absentPosition) {
+        EXPECT_EQ(ico, std::nullopt) << c.what;
+      }
+      if (ico) {
+        EXPECT_TRUE(IsSoundIco(*ico)) << c.what << " " << position;
+      }
     }
   }
 }
@@ -123,7 +127,9 @@ TEST(PeResources, EveryTruncationOrSingleByteDamageIsSafe) {
     ListIconGroups(source);
     for (int position = 1; position <= 5; ++position) {
       auto ico = IconGroupAsIco(source, position);
-      if (ico) EXPECT_EQ(ico, whole[size_t(position) - 1]) << cut;
+      if (ico) {
+        EXPECT_EQ(ico, whole[size_t(position) - 1]) << cut;
+      }
     }
   }
   // Damage to any byte of the headers or the resource tree (the image data lies behind it):
@@ -137,7 +143,9 @@ TEST(PeResources, EveryTruncationOrSingleByteDamageIsSafe) {
       MemoryByteSource source(bytes);
       ListIconGroups(source);
       for (int position = 1; position <= 5; ++position)
-        if (auto ico = IconGroupAsIco(source, position)) EXPECT_TRUE(ReadIcoImages(*ico)) << at;
+        if (auto ico = IconGroupAsIco(source, position)) {
+          EXPECT_TRUE(ReadIcoImages(*ico)) << at;
+        }
     }
   }
 }

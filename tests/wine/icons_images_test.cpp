@@ -105,6 +105,11 @@ TEST(ExtractIconImage, ProgramIconAt128OverWhiteWithWhiteMask) {
   // A negative index is a resource identifier: shell32's group #4 is its sixth (two named first).
   ExtractIconImage(shell32, -4, folder + "\\byid.ico");
   EXPECT_EQ(ReadAll(folder + "\\byid.ico"), ico);
+  // -1 is resource #1 too (ExtractIconA alone would answer the icon count), the third group here.
+  ExtractIconImage(shell32, -1, folder + "\\id1.ico");
+  ExtractIconImage(shell32, 2, folder + "\\third.ico");
+  EXPECT_EQ(ReadAll(folder + "\\id1.ico").size(), ico.size());
+  EXPECT_EQ(ReadAll(folder + "\\id1.ico"), ReadAll(folder + "\\third.ico"));
 }
 
 TEST(ExtractIconImage, NoIconLeavesAnEmptyFile) {
