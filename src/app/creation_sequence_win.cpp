@@ -8,6 +8,7 @@
 #include "app/menus_win.h"
 #include "app/instance_lock_win.h"
 #include "app/running_settings.h"
+#include "app/store_wiring_win.h"
 #include "commands/drop_target_win.h"
 #include "desktop/hotkey_win.h"
 #include "desktop/start_with_system_win.h"
@@ -57,6 +58,7 @@ void RestoreGeometry(HWND window) {
 }
 
 void LoadSettingsAtStart(const AppDirs& dirs) {
+  ConnectStoreToProgram();
   ApplyStoredPreferences([](std::string_view key) { return settings::Read(settings::kCategorySection, key); },
                          Running(), MenuCheckMarks());
   SetWindowTextA(MainWindowHandle(), Running().caption.c_str());

@@ -1,5 +1,11 @@
 // src/app/launcher_state_win.cpp
 #include "app/launcher_state_win.h"
 
-void ReopenLastCategoryAtStart() {}
+#include "app/running_settings.h"
+#include "store/category_catalogue.h"
+
+void ReopenLastCategoryAtStart() {
+  SetLabelBackground(Running().background);
+  ReopenLastCategory();
+}
 void ShowDonationPanel() {}
