@@ -5,6 +5,7 @@
 #include "store/profile_file.h"
 
 #include <list>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <utility>
@@ -22,7 +23,7 @@ constexpr size_t kCachedFiles = 8;
 struct CachedFile {
   std::string path;
   file_io::FileStamp stamp;
-  IniDocument document;
+  std::shared_ptr<const IniDocument> document;  // shared with snapshots handed out
 };
 
 // Most recently used first. Worker threads read files too, hence the lock.
@@ -48,20 +49,21 @@ void Forget(const std::string& path) {
   if (it != gCache.end()) gCache.erase(it);
 }
 
-const IniDocument& Remember(const std::string& path, const file_io::FileStamp& stamp, IniDocument document) {
+std::shared_ptr<const IniDocument> Remember(const std::string& path, const file_io::FileStamp& stamp,
+                                            IniDocument document) {
   Forget(path);
-  gCache.push_front(CachedFile{path, stamp, std::move(document)});
+  gCache.push_front(CachedFile{path, stamp, std::make_shared<const IniDocument>(std::move(document))});
   if (gCache.size() > kCachedFiles) gCache.pop_back();
   return gCache.front().document;
 }
 
 // The parsed file as it is on disk now; null when it is missing or cannot be read.
-const IniDocument* CurrentDocument(const std::string& path) {
+std::shared_ptr<const IniDocument> CurrentDocument(const std::string& path) {
   std::optional<file_io::FileStamp> stamp = file_io::StampOf(path);
   auto cached = Find(path);
   if (stamp && cached != gCache.end() && cached->stamp == *stamp) {
     gCache.splice(gCache.begin(), gCache, cached);
-    return &gCache.front().document;
+    return cached->document;
   }
   // Stamped before reading: a change during the read shows up as a new stamp next time.
   std::optional<std::string> bytes = stamp ? file_io::ReadWholeFile(path) : std::nullopt;
@@ -69,7 +71,7 @@ const IniDocument* CurrentDocument(const std::string& path) {
     Forget(path);
     return nullptr;
   }
-  return &Remember(path, *stamp, IniDocument(std::move(*bytes)));
+  return Remember(path, *stamp, IniDocument(std::move(*bytes)));
 }
 
 }  // namespace
@@ -78,7 +80,7 @@ GbkText Read(const std::string& path, std::string_view section, std::string_view
   std::string file = FileName(path);
   if (file.empty() || ini::NameArgument(section).empty() || ini::NameArgument(key).empty()) return {};
   std::lock_guard<std::mutex> lock(gCacheMutex);
-  const IniDocument* document = CurrentDocument(file);
+  std::shared_ptr<const IniDocument> document = CurrentDocument(file);
   return document ? document->Read(section, key) : GbkText();
 }
 
@@ -121,8 +123,18 @@ std::vector<GbkText> SectionNames(const std::string& path) {
   std::string file = FileName(path);
   if (file.empty()) return {};
   std::lock_guard<std::mutex> lock(gCacheMutex);
-  const IniDocument* document = CurrentDocument(file);
+  std::shared_ptr<const IniDocument> document = CurrentDocument(file);
   return document ? document->SectionNames() : std::vector<GbkText>();
+}
+
+std::shared_ptr<const IniDocument> Snapshot(const std::string& path) {
+  std::string file = FileName(path);
+  std::shared_ptr<const IniDocument> document;
+  if (!file.empty()) {
+    std::lock_guard<std::mutex> lock(gCacheMutex);
+    document = CurrentDocument(file);
+  }
+  return document ? document : std::make_shared<const IniDocument>();
 }
 
 }  // namespace profile

@@ -3,16 +3,23 @@
 // IniDocument. A missing file reads as empty; a write creates it. Writes go through
 // file_io::WriteWholeFile, so a failed write leaves the old file whole.
 #pragma once
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "store/gbk_text.h"
+#include "store/ini_document.h"
 
 namespace profile {
 
 GbkText Read(const std::string& path, std::string_view section, std::string_view key);
 bool Write(const std::string& path, std::string_view section, std::string_view key, std::string_view value);
 std::vector<GbkText> SectionNames(const std::string& path);
+
+// The file as it is now, parsed, for many reads in a row (a whole item list, say): one check of
+// the file on disk instead of one per read. A missing or unreadable file gives an empty document.
+// The snapshot does not follow later changes of the file.
+std::shared_ptr<const IniDocument> Snapshot(const std::string& path);
 
 }  // namespace profile

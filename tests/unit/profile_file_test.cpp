@@ -155,6 +155,21 @@ TEST_F(ProfileFile, WritingTheStoredValueLeavesTheFileAlone) {
   EXPECT_EQ(*file_io::StampOf(path), (file_io::FileStamp{12, 1000000000ull * 1000000000ull}));
 }
 
+TEST_F(ProfileFile, SnapshotsStayAsTheyWereTaken) {
+  const std::string path = PathOf("snap.ini");
+  EXPECT_TRUE(profile::Snapshot(path)->SectionNames().empty()) << "a missing file gives an empty document";
+  ASSERT_TRUE(profile::Write(path, "s", "k", "1"));
+  std::shared_ptr<const IniDocument> before = profile::Snapshot(path);
+  ASSERT_TRUE(profile::Write(path, "s", "k", "2"));
+  ASSERT_TRUE(profile::Write(path, "t", "k", "3"));
+  EXPECT_EQ(before->Read("s", "k"), "1");
+  EXPECT_EQ(before->SectionNames(), std::vector<GbkText>{"s"});
+  std::shared_ptr<const IniDocument> after = profile::Snapshot(path);
+  EXPECT_EQ(after->Read("s", "k"), "2");
+  EXPECT_EQ(after->Read("t", "k"), "3");
+  EXPECT_EQ(profile::Snapshot(path), after) << "the same parse while the file stays";
+}
+
 TEST_F(ProfileFile, ManyThreadsReadWhileOneWrites) {
   const std::string path = PathOf("threads.ini");
   ASSERT_TRUE(profile::Write(path, "s", "k", "0"));
