@@ -1,46 +1,67 @@
 // src/view/launcher_view_win.cpp
-// Stand-in view until the full painter, pointer handling and edge watcher are wired: the
-// background colour, the caption in a title strip, and no pointer handling.
+// Routes the canvas's and the main window's messages to the launcher view: pointer events to the
+// pointer handlers, size and move events to the window placement.
 #include "view/launcher_view_win.h"
 
-#include "app/main_window_win.h"
-#include "app/running_settings.h"
-#include "desktop/timer.h"
+#include "view/pointer_state_win.h"
+#include "view/window_placement_win.h"
 
 namespace {
-constexpr int kEdgeWatchMs = 300;
 
-Timer& EdgeWatchTimer() {
-  static Timer timer;
-  return timer;
-}
+int X(LPARAM lParam) { return static_cast<short>(LOWORD(lParam)); }
+int Y(LPARAM lParam) { return static_cast<short>(HIWORD(lParam)); }
 
-void EdgeWatcher() {}
 }  // namespace
 
-void ApplyTheme() {}
-void ClearEdgeHidingState() {}
-void StartEdgeWatcher() { EdgeWatchTimer().start(kEdgeWatchMs, EdgeWatcher); }
+bool HandleCanvasMessage(HWND canvas, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  *result = 0;
+  switch (message) {
+    case WM_MOUSEMOVE:
+      CanvasPointerMoved(canvas, X(lParam), Y(lParam), PointerKeyState(wParam));
+      return true;
+    case WM_LBUTTONDOWN:
+      CanvasLeftPress(canvas, X(lParam), Y(lParam), PointerKeyState(wParam), true);
+      return true;
+    case WM_LBUTTONUP:
+      LauncherPointer().lastPointer = WindowPoint(canvas, lParam);
+      return true;
+    case WM_RBUTTONDOWN:
+      CanvasRightPress(canvas, X(lParam), Y(lParam), PointerKeyState(wParam));
+      return true;
+    case WM_LBUTTONDBLCLK:
+      CanvasDoubleClick(canvas, X(lParam), Y(lParam));
+      return true;
+    case WM_KILLFOCUS:
+      HideSwapLabel();  // the partner stays
+      return false;
+    default:
+      return false;
+  }
+}
 
-bool HandleCanvasMessage(HWND, UINT, WPARAM, LPARAM, LRESULT*) { return false; }
-bool HandleMainWindowMessage(HWND, UINT, WPARAM, LPARAM, LRESULT*) { return false; }
-
-void PaintLauncher(int) {
-  HDC dc = BackBuffer();
-  HWND canvas = CanvasHandle();
-  if (!dc || !canvas) return;
-  RECT client;
-  GetClientRect(canvas, &client);
-  HBRUSH brush = CreateSolidBrush(Running().background & 0x00FFFFFF);
-  FillRect(dc, &client, brush);
-  DeleteObject(brush);
-  RECT body = {5, 25, client.right - 5, client.bottom - 5};
-  FillRect(dc, &body, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  RECT title = {0, 0, client.right, 25};
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, RGB(255, 255, 255));
-  char caption[512] = {};
-  GetWindowTextA(MainWindowHandle(), caption, sizeof caption);
-  DrawTextA(dc, caption, -1, &title, DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX);
-  InvalidateRect(canvas, nullptr, FALSE);
+bool HandleMainWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  *result = 0;
+  switch (message) {
+    case WM_SIZE:
+      // A minimised window has no size of its own to fit.
+      if (wParam != SIZE_MINIMIZED) MainWindowSized(window);
+      return true;
+    case WM_MOVE:
+      MainWindowMoved();
+      return false;
+    case WM_DESTROY:
+      MainWindowClosing();
+      return false;  // the main window saves the geometry
+    case WM_MOUSEMOVE:
+      TrackWindowEdge(WindowPoint(window, lParam));
+      return true;
+    case WM_LBUTTONDOWN:
+      StartWindowDrag();
+      return true;
+    case WM_LBUTTONUP:
+      LauncherPointer().lastPointer = WindowPoint(window, lParam);
+      return true;
+    default:
+      return false;
+  }
 }

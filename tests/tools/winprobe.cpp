@@ -8,6 +8,10 @@
 //   winprobe post HWND MSG WPARAM LPARAM
 //   winprobe close CLASS                -> posts WM_CLOSE to the window of that class
 //   winprobe count CLASS                -> how many top-level windows of that class exist
+//   winprobe place CLASS L T W H        -> SetWindowPos of that window (no z-order change)
+//   winprobe moves CLASS N MS DX        -> N moves of DX pixels sideways, MS apart
+//   winprobe topmost CLASS              -> "1" when the window is topmost, else "0"
+//   winprobe menu [WAIT_MS]             -> "hwnd left top right bottom" of a shown popup menu
 #include <windows.h>
 
 #include <cstdio>
@@ -40,6 +44,13 @@ int Wait(DWORD ms, HWND (*find)(const char*), const char* arg, HWND* found) {
 }
 
 HWND FindByClass(const char* cls) { return FindWindowA(cls, nullptr); }
+
+HWND FindPopupMenu(const char*) {
+  HWND menu = nullptr;
+  while ((menu = FindWindowExA(nullptr, menu, "#32768", nullptr)))
+    if (IsWindowVisible(menu)) return menu;
+  return nullptr;
+}
 
 HWND FindMessageBox(const char*) {
   struct Search { HWND found; } search{nullptr};
@@ -101,6 +112,38 @@ int main(int argc, char** argv) {
     HWND window = nullptr;
     while ((window = FindWindowExA(nullptr, window, argv[2], nullptr))) ++count;
     printf("%d\n", count);
+    return 0;
+  }
+  if (verb == "place" && argc >= 7) {
+    HWND window = FindWindowA(argv[2], nullptr);
+    return window && SetWindowPos(window, nullptr, atoi(argv[3]), atoi(argv[4]), atoi(argv[5]), atoi(argv[6]),
+                                  SWP_NOZORDER | SWP_NOACTIVATE)
+               ? 0
+               : 1;
+  }
+  if (verb == "moves" && argc >= 6) {
+    HWND window = FindWindowA(argv[2], nullptr);
+    if (!window) return 1;
+    for (int i = 0; i < atoi(argv[3]); ++i) {
+      RECT r{};
+      GetWindowRect(window, &r);
+      SetWindowPos(window, nullptr, r.left + atoi(argv[5]), r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      Sleep(atoi(argv[4]));
+    }
+    return 0;
+  }
+  if (verb == "topmost" && argc >= 3) {
+    HWND window = FindWindowA(argv[2], nullptr);
+    if (!window) return 1;
+    printf("%d\n", (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0);
+    return 0;
+  }
+  if (verb == "menu") {
+    HWND menu = nullptr;
+    if (Wait(argc >= 3 ? atoi(argv[2]) : 0, FindPopupMenu, nullptr, &menu)) return 1;
+    RECT r{};
+    GetWindowRect(menu, &r);
+    printf("%p %ld %ld %ld %ld\n", static_cast<void*>(menu), r.left, r.top, r.right, r.bottom);
     return 0;
   }
   return 2;
