@@ -132,8 +132,10 @@ IniDocument::WriteResult IniDocument::Write(std::string_view section, std::strin
   if (section.empty() || key.empty()) return WriteResult::kRefused;
   // A line break would split the line and could forge other keys or sections.
   if (HasLineBreak(section) || HasLineBreak(key) || HasLineBreak(value)) return WriteResult::kRefused;
-  const std::string keyLine = std::string(key) + "=" + std::string(value);
-  const std::string header = "[" + std::string(section) + "]";
+  std::string keyLine(key);
+  keyLine.append("=").append(value);
+  std::string header("[");
+  header.append(section).append("]");
   if (!ReadsBackAsKey(keyLine, key) || !ReadsBackAsSection(header, section)) return WriteResult::kRefused;
 
   const Section* found = FindSection(section);
@@ -160,7 +162,8 @@ IniDocument::WriteResult IniDocument::Write(std::string_view section, std::strin
       ShiftOffsets(sectionIndex, oldValueEnd, static_cast<ptrdiff_t>(value.size()) - static_cast<ptrdiff_t>(oldSize));
     } else {
       // A line that is just the name gets its '=' and value right after the name.
-      const std::string added = "=" + std::string(value);
+      std::string added("=");
+      added.append(value);
       const size_t nameEnd = line.nameEnd;
       bytes_.insert(nameEnd, added);
       ShiftOffsets(sectionIndex, nameEnd, static_cast<ptrdiff_t>(added.size()));
