@@ -5,6 +5,7 @@
 #include "app/main_window_win.h"
 #include "commands/drop_target_win.h"
 #include "commands/item_commands_win.h"
+#include "commands/shortcut_commands.h"
 #include "view/launcher_view_win.h"
 
 void WireMenuCommands() {
@@ -18,4 +19,6 @@ void WireMenuCommands() {
   SetCommandHandler(Command::kRenameItem, [] { RunRenameItemCommand(SelectedItemIndex()); });
   SetCommandHandler(Command::kChangeItemArguments, [] { RunChangeItemArgumentsCommand(SelectedItemIndex()); });
   SetCommandHandler(Command::kDeleteItem, [] { RunDeleteItemCommand(SelectedItemIndex()); });
+  SetCommandHandler(Command::kItemShortcut, [] { RunItemShortcutCommand(SelectedItemIndex()); });
+  SetCommandHandler(Command::kBatchShortcuts, [] { RunBatchShortcutsCommand(); });
 }
