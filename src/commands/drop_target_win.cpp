@@ -77,7 +77,11 @@ LRESULT CALLBACK DropHookWindowProc(HWND window, UINT message, WPARAM wParam, LP
   const std::optional<DropRegistration> registration = ProcessDropRegistry().Lookup(Key(window));
   if (!registration) return 1;
   if (message != WM_DROPFILES) {
-    return CallWindowProcA(reinterpret_cast<WNDPROC>(registration->savedWindowProc), window, message, wParam, lParam);
+    const LRESULT result =
+        CallWindowProcA(reinterpret_cast<WNDPROC>(registration->savedWindowProc), window, message, wParam, lParam);
+    // A destroyed window's handle may come back for a new window, which must not look hooked.
+    if (message == WM_NCDESTROY) ProcessDropRegistry().Remove(Key(window));
+    return result;
   }
   HDROP drop = reinterpret_cast<HDROP>(wParam);
   const std::vector<GbkText> paths = DroppedPaths(drop);

@@ -96,7 +96,10 @@ void ClosePreviewList() {
   g_closing = true;
   if (g_list) ShowWindow(g_list, SW_HIDE);
   SetMenuEntryVisible(MenuId::kItem, Command::kPreviewFolder, false);
-  if (HWND canvas = CanvasHandle()) SetFocus(canvas);
+  // Only while the launcher is the active window: a list that lost the focus to another
+  // program must not pull the launcher back to the front.
+  HWND canvas = CanvasHandle();
+  if (canvas && GetActiveWindow() == MainWindowHandle()) SetFocus(canvas);
   g_closing = false;
 }
 

@@ -171,6 +171,16 @@ TEST_F(DropHookTest, RepairLeavesOneHookInFrontOfTheOriginalProcedure) {
   EXPECT_EQ(g_calls.size(), 1u) << "one hook, one call";
 }
 
+TEST_F(DropHookTest, ADestroyedWindowIsForgotten) {
+  HWND doomed = CreateWindowExA(0, kClass, "doomed", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_TRUE(doomed);
+  DropTarget().installDropHook(doomed, Record);
+  ASSERT_NE(ProcessDropRegistry().Find(reinterpret_cast<uintptr_t>(doomed)), 0u);
+  DestroyWindow(doomed);
+  EXPECT_EQ(ProcessDropRegistry().Find(reinterpret_cast<uintptr_t>(doomed)), 0u)
+      << "a new window that gets the same handle must be hookable";
+}
+
 TEST_F(DropHookTest, HooksOnSeveralWindowsStayApart) {
   HWND second = CreateWindowExA(0, kClass, "second", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   ASSERT_TRUE(second);
