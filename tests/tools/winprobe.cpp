@@ -12,6 +12,7 @@
 //   winprobe moves CLASS N MS DX        -> N moves of DX pixels sideways, MS apart
 //   winprobe topmost CLASS              -> "1" when the window is topmost, else "0"
 //   winprobe menu [WAIT_MS]             -> "hwnd left top right bottom" of a shown popup menu
+//   winprobe child CLASS CHILDCLASS     -> like "window", for the first child of that class
 #include <windows.h>
 
 #include <cstdio>
@@ -136,6 +137,18 @@ int main(int argc, char** argv) {
     HWND window = FindWindowA(argv[2], nullptr);
     if (!window) return 1;
     printf("%d\n", (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0);
+    return 0;
+  }
+  if (verb == "child" && argc >= 4) {
+    HWND parent = FindWindowA(argv[2], nullptr);
+    HWND child = parent ? FindWindowExA(parent, nullptr, argv[3], nullptr) : nullptr;
+    if (!child) return 1;
+    RECT r{};
+    GetWindowRect(child, &r);
+    char text[1024] = {};
+    GetWindowTextA(child, text, sizeof text);
+    printf("%p %d %ld %ld %ld %ld %s\n", static_cast<void*>(child), IsWindowVisible(child) ? 1 : 0, r.left, r.top,
+           r.right, r.bottom, Hex(text).c_str());
     return 0;
   }
   if (verb == "menu") {
