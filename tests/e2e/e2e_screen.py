@@ -16,8 +16,17 @@ def xdotool(*args):
     subprocess.run(["xdotool", *map(str, args)], check=True, stdin=subprocess.DEVNULL, timeout=30)
 
 
+def pointer_position():
+    out = subprocess.run(["xdotool", "getmouselocation", "--shell"], check=True, capture_output=True,
+                         stdin=subprocess.DEVNULL, timeout=30).stdout.decode()
+    values = dict(line.split("=", 1) for line in out.split() if "=" in line)
+    return int(values["X"]), int(values["Y"])
+
+
 def move_pointer(x, y, settle=0.15):
-    xdotool("mousemove", "--sync", x, y)
+    # --sync waits for the move to arrive, and waits long when the pointer is there already.
+    if pointer_position() != (x, y):
+        xdotool("mousemove", "--sync", x, y)
     time.sleep(settle)
 
 
