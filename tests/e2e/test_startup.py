@@ -92,6 +92,8 @@ class StartupTest(LauncherTestCase):
         self.assertEqual(locked.wait_exit(10), 0)
 
     def test_settings_full_of_garbage_give_the_defaults_and_keep_their_bytes(self):
+        # Opening the catalogue at start stores the category order, appended after everything
+        # that was there: every byte of the garbage stays, in place.
         app = self.new_launcher()
         os.makedirs(app.data_dir)
         garbage = bytes(range(256)) * 64 + b"[\xb0]\x00=\xff\r\n=\n[" * 50
@@ -100,7 +102,7 @@ class StartupTest(LauncherTestCase):
         app.start()
         self.assertEqual(app.window().caption, "TovenkV3.16")
         with open(app.settings_path, "rb") as f:
-            self.assertEqual(f.read(), garbage)
+            self.assertTrue(f.read().startswith(garbage))
 
 
 if __name__ == "__main__":
