@@ -98,9 +98,9 @@ void ChangeItemArguments(ItemCommandSystem& system, const ItemRef& item) {
   const std::optional<GbkText> typed =
       Ask(system, item.name + item_text::kArgumentsPrompt, item_text::kArgumentsTitle, WithoutNull(stored));
   if (!typed) return;
-  // An empty entry means "no arguments": stored as "null", so that the item stays one whose
-  // command line can be changed (an empty value would say it takes none at all).
-  profile::Write(item.categoryFile, item.name, store_text::kArgumentsKey, typed->empty() ? store_text::kNull : *typed);
+  // Stored exactly as typed. An empty entry leaves an empty value, which from then on marks the
+  // item as one without a command line to change.
+  profile::Write(item.categoryFile, item.name, store_text::kArgumentsKey, *typed);
 }
 
 void RenameItem(ItemCommandSystem& system, const std::optional<ItemRef>& item) {

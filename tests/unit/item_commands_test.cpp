@@ -162,14 +162,15 @@ TEST_F(ItemCommandsTest, CommandLineIsAskedWithNullShownEmptyAndWrittenAsTyped) 
   EXPECT_EQ(category_file::Read("b", kArgs), "-old") << "a cancelled box changes nothing";
 }
 
-TEST_F(ItemCommandsTest, AnEmptyCommandLineMeansNoArgumentsAndCanBeChangedAgain) {
+TEST_F(ItemCommandsTest, AnEmptyCommandLineIsStoredEmptyAndEndsFurtherChanges) {
   Open(Item("app", "C:\\app.exe", "-v"));
   system_.answers = {GbkText(""), GbkText("-w")};
   ChangeItemArguments(system_, Ref("app"));
-  EXPECT_EQ(category_file::Read("app", kArgs), "null");
+  EXPECT_EQ(category_file::Read("app", kArgs), "");
   ChangeItemArguments(system_, Ref("app"));
-  EXPECT_EQ(category_file::Read("app", kArgs), "-w");
-  EXPECT_EQ(system_.log.size(), 2u) << "two questions, no reload";
+  EXPECT_EQ(category_file::Read("app", kArgs), "") << "an item without a command line keeps none";
+  ASSERT_EQ(system_.log.size(), 2u);
+  EXPECT_EQ(system_.log[1], "box  | " + GbkText(item_text::kCannotChangeArguments));
 }
 
 TEST_F(ItemCommandsTest, ItemsWithoutRunArgumentsCannotHaveTheirCommandLineChanged) {
