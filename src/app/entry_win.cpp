@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "app/main_window_win.h"
+#include "commands/drop_registry.h"
 #include "commands/shell_automation_win.h"
 #include "desktop/tray_icon_win.h"
 #include "reminders/reminder_loop_win.h"
@@ -16,10 +17,12 @@ void ReleaseProcessObjects() { ReleaseShellAutomation(); }
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  // 1. Process-wide objects: shell automation, tray icon object, the timers (stopped).
+  // 1. Process-wide objects: shell automation, tray icon object, the timers (stopped), the
+  // drop-target registry.
   ProcessShellAutomation();
   ProcessTrayIcon();
   ReminderTimer();
+  ProcessDropRegistry();
   // 2. Their release when the process ends.
   atexit(ReleaseProcessObjects);
   // 3. GDI+, once, never shut down: icon decoding relies on it.
