@@ -18,6 +18,12 @@ bool Write(std::string_view section, std::string_view key, std::string_view valu
   return profile::Write(path, section, key, value);
 }
 
+bool WriteKeys(std::string_view section, std::span<const profile::KeyValue> keys) {
+  const std::string& path = GetCurrentCategory().path;
+  if (path.empty()) return false;
+  return profile::WriteKeys(path, section, keys);
+}
+
 std::vector<GbkText> SectionNames() {
   const std::string& path = GetCurrentCategory().path;
   if (path.empty()) return {};

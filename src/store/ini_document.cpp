@@ -1,6 +1,7 @@
 // src/store/ini_document.cpp
 #include "store/ini_document.h"
 
+#include <atomic>
 #include <cstring>
 #include <utility>
 
@@ -21,9 +22,16 @@ bool ReadsBackAsSection(std::string_view line, std::string_view section) {
   return parts.kind == ini::LineKind::kSection && line.substr(parts.name.begin, parts.name.size()) == section;
 }
 
+std::atomic<uint64_t> g_parses{0};
+
 }  // namespace
 
-IniDocument::IniDocument(std::string bytes) : bytes_(std::move(bytes)) { Reindex(); }
+IniDocument::IniDocument(std::string bytes) : bytes_(std::move(bytes)) {
+  ++g_parses;
+  Reindex();
+}
+
+uint64_t IniDocument::ParseCount() { return g_parses.load(std::memory_order_relaxed); }
 
 void IniDocument::Reindex() {
   sections_.clear();

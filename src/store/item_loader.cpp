@@ -1,9 +1,12 @@
 // src/store/item_loader.cpp
 // ReloadItems: the ItemTable rebuilt from the open category file.
 #include <cstdint>
+#include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/file_io.h"
 #include "store/app_dirs.h"
@@ -15,6 +18,18 @@
 namespace {
 
 ItemTable g_table;
+
+// What each picture of the table was made from, in table order. Decoding a cached icon is most
+// of a reload's time, and cache files are never rewritten under the same name (a rebuilt icon
+// gets a new IconHash), so the next reload of the same category reuses a picture whose file, icon
+// size, file size and write time are unchanged.
+struct PictureSource {
+  std::string file;
+  int32_t size = 0;
+  file_io::FileStamp stamp;
+};
+std::vector<PictureSource> g_sources;
+std::string g_tablePath;  // the category file the table was loaded from
 // Counts reload passes. Message pumping inside a pass can start another reload (a click on a
 // category label, a menu command); the older pass then stops instead of mixing the two grids.
 uint64_t g_passes = 0;
@@ -73,7 +88,58 @@ bool RebuildIcon(const GbkText& name, const GbkText& target, const IniDocument& 
 void ClearTable() {
   for (const ItemRecord& item : g_table) seam::ReleaseItemPicture(item.picture);
   g_table.clear();
+  g_sources.clear();
 }
+
+// The pictures of the table that a pass replaces, while the pass may still take them again;
+// those it does not take are released when it is done with them, however the pass ends. A pass
+// over another category or at another icon size releases them all at once, as nothing of them
+// can be reused, so no more pictures are alive than the two tables' items.
+class ReusablePictures {
+ public:
+  ReusablePictures(const std::string& categoryPath, int32_t size) {
+    if (categoryPath != g_tablePath || categoryPath.empty()) {
+      ClearTable();
+    } else {
+      for (size_t i = 0; i < g_table.size(); ++i) {
+        if (g_sources[i].size == size && g_table[i].picture != 0)
+          byFile_.emplace(g_sources[i].file, Kept{g_sources[i].stamp, g_table[i].picture});
+        else
+          seam::ReleaseItemPicture(g_table[i].picture);
+      }
+      g_table.clear();
+      g_sources.clear();
+    }
+    g_tablePath = categoryPath;
+  }
+  ~ReusablePictures() { ReleaseRest(); }
+  ReusablePictures(const ReusablePictures&) = delete;
+  ReusablePictures& operator=(const ReusablePictures&) = delete;
+
+  // The kept picture of this file made at this stamp, handed over; 0 when there is none.
+  ItemPictureHandle Take(const std::string& file, const file_io::FileStamp& stamp) {
+    auto [first, last] = byFile_.equal_range(file);
+    for (auto it = first; it != last; ++it) {
+      if (it->second.stamp == stamp) {
+        ItemPictureHandle picture = it->second.picture;
+        byFile_.erase(it);
+        return picture;
+      }
+    }
+    return 0;
+  }
+  void ReleaseRest() {
+    for (const auto& [file, kept] : byFile_) seam::ReleaseItemPicture(kept.picture);
+    byFile_.clear();
+  }
+
+ private:
+  struct Kept {
+    file_io::FileStamp stamp;
+    ItemPictureHandle picture;
+  };
+  std::multimap<std::string, Kept> byFile_;  // two items may share one cache file
+};
 
 GbkText ExtractingCaption(int64_t j, int64_t count) {
   return store_text::kExtractingCaption + gbk::FromInteger(j * 100 / count) + "%";
@@ -83,11 +149,12 @@ void ReloadPass(ReloadChain& chain, int repeats) {
   const uint64_t pass = ++g_passes;
   auto superseded = [&] { return g_passes != pass; };
 
-  CategorySnapshot snapshot(GetCurrentCategory().path);
+  const std::string categoryPath = GetCurrentCategory().path;
+  CategorySnapshot snapshot(categoryPath);
   const std::vector<GbkText> sections = snapshot.Document().SectionNames();
-  ClearTable();
   bool repeat = false;
   GridValues grid = seam::CurrentGridValues();
+  ReusablePictures previous(categoryPath, grid.iconSize);
   if (grid.columns == 0) {
     grid.columns = 2;
     seam::SetColumnCount(2);
@@ -107,8 +174,14 @@ void ReloadPass(ReloadChain& chain, int repeats) {
     const GbkText hash = document.Read(name, store_text::kIconHashKey);
     if (name.empty()) continue;
 
-    if (!hash.empty() && file_io::FileExists(dataDir + hash)) {
-      g_table.push_back({name, CellForSection(j, size, nameLength, columns), seam::LoadItemPicture(dataDir + hash, size)});
+    const std::optional<file_io::FileStamp> cached =
+        hash.empty() ? std::nullopt : file_io::StampOf(dataDir + hash);  // a file, not a folder
+    if (cached) {
+      const std::string file = dataDir + hash;
+      ItemPictureHandle picture = previous.Take(file, *cached);
+      if (picture == 0) picture = seam::LoadItemPicture(file, size);
+      g_table.push_back({name, CellForSection(j, size, nameLength, columns), picture});
+      g_sources.push_back({file, size, *cached});
       continue;
     }
 
@@ -128,6 +201,7 @@ void ReloadPass(ReloadChain& chain, int repeats) {
     }
     if (superseded()) return;
   }
+  previous.ReleaseRest();
 
   seam::PaintLauncher();
   seam::LetMessagesRun();

@@ -85,6 +85,11 @@ GbkText Read(const std::string& path, std::string_view section, std::string_view
 }
 
 bool Write(const std::string& path, std::string_view section, std::string_view key, std::string_view value) {
+  const KeyValue one[] = {{key, value}};
+  return WriteKeys(path, section, one);
+}
+
+bool WriteKeys(const std::string& path, std::string_view section, std::span<const KeyValue> keys) {
   std::string file = FileName(path);
   if (file.empty()) return false;
   std::lock_guard<std::mutex> lock(gCacheMutex);
@@ -98,25 +103,34 @@ bool Write(const std::string& path, std::string_view section, std::string_view k
     bytes.emplace();
   }
   IniDocument document(std::move(*bytes));
-  switch (document.Write(section, key, value)) {
-    case IniDocument::WriteResult::kRefused:
+  bool refused = false;
+  bool changed = false;
+  for (const KeyValue& key : keys) {
+    switch (document.Write(section, key.key, key.value)) {
+      case IniDocument::WriteResult::kRefused:
+        refused = true;
+        break;
+      case IniDocument::WriteResult::kUnchanged:
+        break;
+      case IniDocument::WriteResult::kChanged:
+        changed = true;
+        break;
+    }
+  }
+  // Unchanged, the file already says so: it and its write time are left alone.
+  if (changed) {
+    if (!file_io::WriteWholeFile(file, document.Bytes())) {
+      Forget(file);
       return false;
-    case IniDocument::WriteResult::kUnchanged:
-      break;  // the file already says so: leave it and its write time alone
-    case IniDocument::WriteResult::kChanged:
-      if (!file_io::WriteWholeFile(file, document.Bytes())) {
-        Forget(file);
-        return false;
-      }
-      stamp = file_io::StampOf(file);
-      break;
+    }
+    stamp = file_io::StampOf(file);
   }
   if (stamp) {
     Remember(file, *stamp, std::move(document));
   } else {
     Forget(file);
   }
-  return true;
+  return !refused;
 }
 
 std::vector<GbkText> SectionNames(const std::string& path) {

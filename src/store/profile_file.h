@@ -4,6 +4,7 @@
 // file_io::WriteWholeFile, so a failed write leaves the old file whole.
 #pragma once
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,14 @@ namespace profile {
 
 GbkText Read(const std::string& path, std::string_view section, std::string_view key);
 bool Write(const std::string& path, std::string_view section, std::string_view key, std::string_view value);
+
+// Several keys of one section, set in order as that many Writes would set them, with one
+// rewrite of the file. A key that Write would refuse is left out and the answer is false.
+struct KeyValue {
+  std::string_view key;
+  std::string_view value;
+};
+bool WriteKeys(const std::string& path, std::string_view section, std::span<const KeyValue> keys);
 std::vector<GbkText> SectionNames(const std::string& path);
 
 // The file as it is now, parsed, for many reads in a row (a whole item list, say): one check of
