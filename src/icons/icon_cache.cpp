@@ -27,42 +27,46 @@ std::optional<std::string> IconFileGroup(const std::string& source) {
 
 }  // namespace
 
-bool ExtractIconGroup(const std::string& source, int position, const std::string& target) {
+std::optional<std::string> IconGroupBytes(const std::string& source, int position) {
   if (position < 1) position = 1;
   std::string kind = SourceKind(source);
-  std::optional<std::string> ico;
-  if (kind == "ico") {
-    if (position == 1) ico = IconFileGroup(source);
-  } else if (kind == "exe" || kind == "dll" || kind == "icl") {
+  if (kind == "ico") return position == 1 ? IconFileGroup(source) : std::nullopt;
+  if (kind == "exe" || kind == "dll" || kind == "icl") {
     FileByteSource file(source);
-    ico = IconGroupAsIco(file, position);
+    return IconGroupAsIco(file, position);
   }
+  return std::nullopt;
+}
+
+bool ExtractIconGroup(const std::string& source, int position, const std::string& target) {
+  std::optional<std::string> ico = IconGroupBytes(source, position);
   return ico && file_io::WriteWholeFile(target, *ico);
 }
 
-std::string ReduceIconFile(const std::string& file, const std::string& stem) {
-  auto bytes = file_io::ReadWholeFile(file);
-  if (!bytes || bytes->empty()) return "ico";
-  auto images = ReadIcoImages(*bytes).value_or(std::vector<IcoImage>{});
+ReducedIcon ReduceIconBytes(std::string_view ico) {
+  if (ico.empty()) return {"ico", std::nullopt};
+  auto images = ReadIcoImages(ico).value_or(std::vector<IcoImage>{});
   for (const IcoImage& image : images)
-    if (image.isPng) {
-      // The PNG file goes into the cache exactly as it is.
-      if (file_io::WriteWholeFile(stem + ".png", image.data)) return "png";
-      return "ico";
-    }
+    if (image.isPng) return {"png", std::string(image.data)};  // the PNG file exactly as it is
   const IcoImage* kept = nullptr;
   for (const IcoImage& image : images)
     if (!kept || image.data.size() >= kept->data.size()) kept = &image;
-  if (!kept) {
-    file_io::WriteWholeFile(stem + ".ico", "");
-    return "ico";
-  }
+  if (!kept) return {"ico", std::string()};
   IcoImage single;
   single.entry.width = kept->entry.width;
   single.entry.height = kept->entry.height;
   single.entry.planes = 1;
   single.entry.bitCount = 32;
   single.data = kept->data;
-  file_io::WriteWholeFile(stem + ".ico", AssembleIco({single}));
+  return {"ico", AssembleIco({single})};
+}
+
+std::string ReduceIconFile(const std::string& file, const std::string& stem) {
+  auto bytes = file_io::ReadWholeFile(file);
+  if (!bytes) return "ico";
+  ReducedIcon reduced = ReduceIconBytes(*bytes);
+  if (!reduced.bytes) return "ico";
+  if (reduced.kind == "png") return file_io::WriteWholeFile(stem + ".png", *reduced.bytes) ? "png" : "ico";
+  file_io::WriteWholeFile(stem + ".ico", *reduced.bytes);
   return "ico";
 }

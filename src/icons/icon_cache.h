@@ -6,6 +6,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "icons/icon_hash.h"
 
@@ -24,6 +25,20 @@ inline bool ExtractIconGroup(const std::string& source, const std::string& targe
 // single-image ICO whose white pixels are transparent. Writes an empty file when there is no icon.
 // (Windows only; the native stand-in always writes the empty file.)
 void ExtractIconImage(const std::string& source, int index, const std::string& target);
+
+// The ICO file ExtractIconGroup writes, in memory: nothing when it would write nothing.
+std::optional<std::string> IconGroupBytes(const std::string& source, int position);
+
+// The ICO file ExtractIconImage writes, in memory: empty when there is no icon.
+std::string IconImageBytes(const std::string& source, int index);
+
+// What ReduceIconFile makes of an ICO file's bytes: the kind of cache file ("png" or "ico") and
+// the bytes of stem + "." + kind; no bytes when it would write nothing (an empty file).
+struct ReducedIcon {
+  std::string kind;
+  std::optional<std::string> bytes;
+};
+ReducedIcon ReduceIconBytes(std::string_view ico);
 
 // Reduces an extracted ICO file to the one image worth keeping and answers which cache file holds
 // it: "png" when the file has a PNG image (the first one, written unchanged as stem + ".png"),

@@ -70,7 +70,7 @@ std::optional<int> ExtractIconIndex(const std::string& source, int index) {
 
 }  // namespace
 
-void ExtractIconImage(const std::string& source, int index, const std::string& target) {
+std::string IconImageBytes(const std::string& source, int index) {
   std::optional<int> at = ExtractIconIndex(source, index);
   HICON icon = at ? ExtractIconA(GetModuleHandleA(nullptr), source.c_str(), UINT(*at)) : nullptr;
   std::string ico;
@@ -78,5 +78,9 @@ void ExtractIconImage(const std::string& source, int index, const std::string& t
     if (auto pixels = DrawOverWhite(icon)) ico = WhiteMaskIco24(*pixels);
     DestroyIcon(icon);
   }
-  file_io::WriteWholeFile(target, ico);
+  return ico;
+}
+
+void ExtractIconImage(const std::string& source, int index, const std::string& target) {
+  file_io::WriteWholeFile(target, IconImageBytes(source, index));
 }

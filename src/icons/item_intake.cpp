@@ -28,16 +28,21 @@ class Intake {
       : system_(system), path_(path), naming_(naming), names_(NamesOfPath(path)) {
     hash_ = system_.NewIconHash(names_.baseName);
     stem_ = system_.CacheFolder() + hash_;
-    cacheIcon_ = stem_ + ".ico";
     shell32_ = system_.SystemDirectory() + "shell32.dll";
   }
 
   void Run() {
+    TakePath();
+    WriteKeys();
+  }
+
+ private:
+  void TakePath() {
     const std::optional<uint32_t> attributes = system_.Attributes(path_);
     if (IsFolder(attributes)) {
       section_ = names_.displayName;
       Key(store_text::kTargetKey, ToAppPlaceholder(path_));
-      system_.ExtractIconGroup(shell32_, kFolderGroup, cacheIcon_);
+      TakeGroup(shell32_, kFolderGroup);
       Finish(FailureCheck::kNone);
     } else if (std::optional<std::string> thumbnail = system_.ThumbnailBmp(path_)) {
       section_ = names_.baseName;
@@ -49,8 +54,8 @@ class Intake {
       section_ = names_.baseName;
       Key(store_text::kTargetKey, ToAppPlaceholder(path_));
       Key(store_text::kArgumentsKey, store_text::kNull);
-      system_.ExtractIconGroup(path_, 1, cacheIcon_);
-      if (system_.IsMissingOrEmpty(cacheIcon_)) system_.ExtractIconGroup(shell32_, kApplicationGroup, cacheIcon_);
+      TakeGroup(path_, 1);
+      if (IconMissingOrEmpty()) TakeGroup(shell32_, kApplicationGroup);
       Finish(FailureCheck::kReport);
     } else {
       section_ = names_.baseName;
@@ -60,7 +65,6 @@ class Intake {
     }
   }
 
- private:
   static bool IsFolder(const std::optional<uint32_t>& attributes) {
     return !attributes || (*attributes & kDirectoryAttribute) != 0;
   }
@@ -74,7 +78,7 @@ class Intake {
     if (IsFolder(system_.Attributes(link.target))) {
       section_ = names_.baseName;
       Key(store_text::kTargetKey, storedTarget);
-      system_.ExtractIconGroup(shell32_, kFolderGroup, cacheIcon_);
+      TakeGroup(shell32_, kFolderGroup);
       Finish(FailureCheck::kNone);
       return;
     }
@@ -95,13 +99,13 @@ class Intake {
     Key(store_text::kTargetKey, storedTarget);
     Key(store_text::kArgumentsKey, link.arguments.empty() ? GbkText(store_text::kNull) : link.arguments);
     if (link.iconLocation.empty() || link.iconLocation == ",0") {
-      system_.ExtractIconGroup(link.target, 1, cacheIcon_);
-      if (system_.IsMissingOrEmpty(cacheIcon_)) FailureFallback();
+      TakeGroup(link.target, 1);
+      if (IconMissingOrEmpty()) FailureFallback();
       Finish(FailureCheck::kReport);
       return;
     }
     const IconLocationParts icon = SplitIconLocation(link.iconLocation).value_or(IconLocationParts{link.iconLocation, 0});
-    system_.ExtractIconImage(icon.path, icon.index, cacheIcon_);
+    TakeImage(icon.path, icon.index);
     Finish(FailureCheck::kReport, [&] { Key(store_text::kIconSourceKey, ToAppPlaceholder(link.iconLocation)); });
   }
 
@@ -110,11 +114,10 @@ class Intake {
         extension, [&](const GbkText& key) { return system_.ClassesRootDefault(key); },
         [&](const GbkText& file) { return system_.FileExists(file); });
     if (icon.pick.kind == IconPick::Kind::kImage)
-      system_.ExtractIconImage(icon.pick.source, icon.pick.number, cacheIcon_);
+      TakeImage(icon.pick.source, icon.pick.number);
     else
-      system_.ExtractIconGroup(icon.pick.source, icon.pick.number, cacheIcon_);
-    if (icon.reportEmptyResult && system_.FileExists(cacheIcon_) && system_.IsMissingOrEmpty(cacheIcon_))
-      FailureFallback();
+      TakeGroup(icon.pick.source, icon.pick.number);
+    if (icon.reportEmptyResult && cacheIcon_ && cacheIcon_->empty()) FailureFallback();
   }
 
   void CacheThumbnail(const std::string& bmp) {
@@ -122,26 +125,53 @@ class Intake {
     Key(store_text::kIconHashKey, hash_ + ".bmp");
   }
 
-  // The extracted icon becomes its cached form; "图标hash" names it.
+  // The cache icon (IconHash + ".ico") is kept in memory until the item is finished: an
+  // extraction that finds nothing leaves it as it was, one that finds an empty icon empties it.
+  void TakeGroup(const GbkText& source, int32_t position) {
+    if (std::optional<std::string> group = system_.IconGroup(source, position)) cacheIcon_ = std::move(*group);
+  }
+  void TakeImage(const GbkText& source, int32_t index) { cacheIcon_ = system_.IconImage(source, index); }
+  bool IconMissingOrEmpty() const { return !cacheIcon_ || cacheIcon_->empty(); }
+
+  // The extracted icon becomes its cached form, written once; "图标hash" names it.
   void Finish(FailureCheck check, const std::function<void()>& beforeHash = {}) {
-    if (system_.ReduceIconFile(cacheIcon_, stem_) == "png") {
-      system_.RemoveFile(cacheIcon_);
-      if (beforeHash) beforeHash();
-      Key(store_text::kIconHashKey, hash_ + ".png");
-      return;
+    if (!IconMissingOrEmpty()) {
+      ReducedIcon reduced = system_.ReduceIcon(*cacheIcon_);
+      if (reduced.kind == "png" && reduced.bytes) {
+        if (system_.WriteFile(stem_ + ".png", *reduced.bytes)) {
+          if (beforeHash) beforeHash();
+          Key(store_text::kIconHashKey, hash_ + ".png");
+          return;
+        }
+        // The PNG could not be written: the icon is cached unreduced.
+      } else if (reduced.bytes) {
+        cacheIcon_ = std::move(*reduced.bytes);
+      }
     }
     // A fallback here is not reduced: the cache icon keeps every image of that group.
-    if (check == FailureCheck::kReport && system_.IsMissingOrEmpty(cacheIcon_)) FailureFallback();
+    if (check == FailureCheck::kReport && IconMissingOrEmpty()) FailureFallback();
+    if (cacheIcon_) system_.WriteFile(stem_ + ".ico", *cacheIcon_);
     if (beforeHash) beforeHash();
     Key(store_text::kIconHashKey, hash_ + ".ico");
   }
 
   void FailureFallback() {
     system_.ShowMessage(kIconFailedMessage + path_);
-    system_.ExtractIconGroup(shell32_, kBlankDocumentGroup, cacheIcon_);
+    TakeGroup(shell32_, kBlankDocumentGroup);
   }
 
-  void Key(std::string_view key, const GbkText& value) { system_.WriteKey(section_, key, value); }
+  // The keys are set in order as the item is made and written together at its end: one rewrite
+  // of the category file per item instead of one per key, and no half-made section if the icon
+  // work is cut short.
+  void Key(std::string_view key, const GbkText& value) { keys_.push_back({section_, {std::string(key), value}}); }
+  void WriteKeys() {
+    for (size_t begin = 0, end = 0; begin < keys_.size(); begin = end) {
+      IntakeSystem::KeyValues run;
+      for (end = begin; end < keys_.size() && keys_[end].first == keys_[begin].first; ++end)
+        run.push_back(keys_[end].second);
+      system_.WriteKeys(keys_[begin].first, run);
+    }
+  }
 
   IntakeSystem& system_;
   const GbkText path_;
@@ -149,9 +179,10 @@ class Intake {
   const PathNames names_;
   std::string hash_;
   std::string stem_;
-  std::string cacheIcon_;
+  std::optional<std::string> cacheIcon_;  // the cache icon's bytes; nothing while there is none
   GbkText shell32_;
   GbkText section_;
+  std::vector<std::pair<GbkText, std::pair<std::string, GbkText>>> keys_;  // section, key, value
 };
 
 }  // namespace

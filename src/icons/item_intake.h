@@ -16,8 +16,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "commands/shell_link.h"
+#include "icons/icon_cache.h"
 #include "store/gbk_text.h"
 
 // "获取图标失败：", followed by the path.
@@ -37,18 +40,25 @@ class IntakeSystem {
   virtual GbkText SystemDirectory() = 0;
   // BMP file bytes of a 256 x 256 thumbnail, or nothing when the file is not an image.
   virtual std::optional<std::string> ThumbnailBmp(const GbkText& path) = 0;
-  virtual void ExtractIconGroup(const GbkText& source, int32_t position, const std::string& target) = 0;
-  virtual void ExtractIconImage(const GbkText& source, int32_t index, const std::string& target) = 0;
-  // "png" or "ico" (icons/icon_cache.h).
-  virtual std::string ReduceIconFile(const std::string& file, const std::string& stem) = 0;
-  virtual bool IsMissingOrEmpty(const std::string& file) = 0;
-  virtual void WriteFile(const std::string& path, std::string_view bytes) = 0;
-  virtual void RemoveFile(const std::string& path) = 0;
+  // The icon operations of icons/icon_cache.h on bytes in memory: the item's icon is extracted,
+  // reduced and then written once, instead of going through a file between the steps.
+  // IconGroupBytes: nothing when there is no such group.
+  virtual std::optional<std::string> IconGroup(const GbkText& source, int32_t position) = 0;
+  // IconImageBytes: empty when there is no icon.
+  virtual std::string IconImage(const GbkText& source, int32_t index) = 0;
+  // ReduceIconBytes of a non-empty ICO file.
+  virtual ReducedIcon ReduceIcon(const std::string& ico) = 0;
+  virtual bool WriteFile(const std::string& path, std::string_view bytes) = 0;
   // The cache folder (the data directory, ending in "\") and a fresh IconHash in it.
   virtual std::string CacheFolder() = 0;
   virtual std::string NewIconHash(const GbkText& baseName) = 0;
   // A key of an item's section in the open category file.
   virtual void WriteKey(const GbkText& section, std::string_view key, const GbkText& value) = 0;
+  // Keys of one section in order; the program's system writes them with one rewrite of the file.
+  using KeyValues = std::vector<std::pair<std::string, GbkText>>;
+  virtual void WriteKeys(const GbkText& section, const KeyValues& keys) {
+    for (const auto& [key, value] : keys) WriteKey(section, key, value);
+  }
   virtual void ShowMessage(const GbkText& text) = 0;
 };
 

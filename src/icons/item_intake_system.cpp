@@ -20,27 +20,25 @@ class ProgramSystem : public IntakeSystem {
   bool FileExists(const GbkText& path) override { return file_io::FileExists(path); }
   GbkText SystemDirectory() override { return SystemDirectoryWithBackslash(); }
   std::optional<std::string> ThumbnailBmp(const GbkText& path) override { return LoadThumbnailBmp(path, 256, 256); }
-  void ExtractIconGroup(const GbkText& source, int32_t position, const std::string& target) override {
-    ::ExtractIconGroup(source, position, target);
+  std::optional<std::string> IconGroup(const GbkText& source, int32_t position) override {
+    return IconGroupBytes(source, position);
   }
-  void ExtractIconImage(const GbkText& source, int32_t index, const std::string& target) override {
-    ::ExtractIconImage(source, index, target);
+  std::string IconImage(const GbkText& source, int32_t index) override { return IconImageBytes(source, index); }
+  ReducedIcon ReduceIcon(const std::string& ico) override { return ReduceIconBytes(ico); }
+  bool WriteFile(const std::string& path, std::string_view bytes) override {
+    return file_io::WriteWholeFile(path, bytes);
   }
-  std::string ReduceIconFile(const std::string& file, const std::string& stem) override {
-    return ::ReduceIconFile(file, stem);
-  }
-  bool IsMissingOrEmpty(const std::string& file) override {
-    std::optional<file_io::FileStamp> stamp = file_io::StampOf(file);
-    return !stamp || stamp->size == 0;
-  }
-  void WriteFile(const std::string& path, std::string_view bytes) override { file_io::WriteWholeFile(path, bytes); }
-  void RemoveFile(const std::string& path) override { file_io::RemoveFile(path); }
   std::string CacheFolder() override { return CurrentAppDirs().dataDir; }
   std::string NewIconHash(const GbkText& baseName) override {
     return ::NewIconHash(CurrentAppDirs().dataDir, baseName);
   }
   void WriteKey(const GbkText& section, std::string_view key, const GbkText& value) override {
     category_file::Write(section, key, value);
+  }
+  void WriteKeys(const GbkText& section, const KeyValues& keys) override {
+    std::vector<profile::KeyValue> pairs;
+    for (const auto& [key, value] : keys) pairs.push_back({key, value});
+    category_file::WriteKeys(section, pairs);
   }
   void ShowMessage(const GbkText& text) override { ::ShowMessage(text); }
 };

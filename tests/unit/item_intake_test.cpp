@@ -36,6 +36,7 @@ class FakeSystem : public IntakeSystem {
   std::map<GbkText, std::vector<std::string>> groups;             // icon groups, position 1 first
   std::map<std::pair<GbkText, int32_t>, std::string> iconImages;  // single icons by index
   std::map<std::string, std::string> files;          // every file written, by path
+  std::set<std::string> unwritable;                  // paths whose writes fail
   std::vector<std::string> keys;                     // "section|key=value", in order
   std::vector<std::string> messages;
 
@@ -64,29 +65,27 @@ class FakeSystem : public IntakeSystem {
     if (!images.count(path)) return std::nullopt;
     return "BMP of " + path;
   }
-  void ExtractIconGroup(const GbkText& source, int32_t position, const std::string& target) override {
+  std::optional<std::string> IconGroup(const GbkText& source, int32_t position) override {
     auto found = groups.find(source);
     if (position < 1) position = 1;
-    if (found != groups.end() && size_t(position) <= found->second.size()) files[target] = found->second[position - 1];
+    if (found != groups.end() && size_t(position) <= found->second.size()) return found->second[position - 1];
+    return std::nullopt;
   }
-  void ExtractIconImage(const GbkText& source, int32_t index, const std::string& target) override {
+  std::string IconImage(const GbkText& source, int32_t index) override {
     auto found = iconImages.find({source, index});
-    files[target] = found == iconImages.end() ? "" : found->second;
+    return found == iconImages.end() ? "" : found->second;
   }
   // A group whose text begins with "PNG" holds a PNG image; others reduce to themselves.
-  std::string ReduceIconFile(const std::string& file, const std::string& stem) override {
-    auto found = files.find(file);
-    if (found == files.end() || found->second.empty()) return "ico";
-    if (found->second.starts_with("PNG")) {
-      files[stem + ".png"] = found->second;
-      return "png";
-    }
-    found->second = "reduced " + found->second;
-    return "ico";
+  ReducedIcon ReduceIcon(const std::string& ico) override {
+    EXPECT_FALSE(ico.empty());
+    if (ico.starts_with("PNG")) return {"png", ico};
+    return {"ico", "reduced " + ico};
   }
-  bool IsMissingOrEmpty(const std::string& file) override { return !files.count(file) || files[file].empty(); }
-  void WriteFile(const std::string& path, std::string_view bytes) override { files[path] = std::string(bytes); }
-  void RemoveFile(const std::string& path) override { files.erase(path); }
+  bool WriteFile(const std::string& path, std::string_view bytes) override {
+    if (unwritable.count(path)) return false;
+    files[path] = std::string(bytes);
+    return true;
+  }
   std::string CacheFolder() override { return kCache; }
   std::string NewIconHash(const GbkText&) override { return "H"; }
   void WriteKey(const GbkText& section, std::string_view key, const GbkText& value) override {
@@ -216,6 +215,14 @@ TEST_F(ItemIntakeTest, DroppedFilesFoldersAndPrograms) {
        [](FakeSystem& s) { s.attributes["C:\\Apps\\new.exe"] = kFile; s.groups["C:\\Apps\\new.exe"] = {"PNG 256"}; },
        {K("new", kTarget, "C:\\Apps\\new.exe"), K("new", kArgs, "null"), K("new", kHash, "H.png")},
        {{"H.png", "PNG 256"}}},
+      {"a PNG that cannot be written: the icon is cached whole", "C:\\Apps\\new.exe",
+       [](FakeSystem& s) {
+         s.attributes["C:\\Apps\\new.exe"] = kFile;
+         s.groups["C:\\Apps\\new.exe"] = {"PNG 256"};
+         s.unwritable.insert(kCache + "H.png");
+       },
+       {K("new", kTarget, "C:\\Apps\\new.exe"), K("new", kArgs, "null"), K("new", kHash, "H.ico")},
+       {{"H.ico", "PNG 256"}}},
       {"program under the run folder", "C:\\L\\tools\\x.exe",
        [](FakeSystem& s) { s.attributes["C:\\L\\tools\\x.exe"] = kFile; s.groups["C:\\L\\tools\\x.exe"] = {"x"}; },
        {K("x", kTarget, "##APP##tools\\x.exe"), K("x", kArgs, "null"), K("x", kHash, "H.ico")},
