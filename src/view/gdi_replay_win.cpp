@@ -86,6 +86,8 @@ class DrawingState {
     }
   }
 
+  // Selected into a surface of its own and copied: a DIB section's header as GetObject gives it
+  // no longer says whether its rows run top-down, so its pixels cannot be sent straight.
   void DrawPicture(int x, int y, std::uintptr_t handle) {
     HBITMAP bitmap = reinterpret_cast<HBITMAP>(handle);
     BITMAP info{};

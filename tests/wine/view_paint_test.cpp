@@ -15,7 +15,8 @@
 namespace {
 
 constexpr view::Colour kGreen = 0x00C800;  // red 0, green 200, blue 0
-constexpr view::Colour kBlue = 0x00FF8800 & 0xFFFFFF;
+constexpr view::Colour kBlue = 0xFF0000;               // red 0, green 0, blue 255
+constexpr view::Colour kLabelBlue = 0xFF8800;
 
 // A 32-bit top-down surface whose pixels can be read straight from memory.
 class Surface {
@@ -60,8 +61,33 @@ class Surface {
   std::uint32_t* bits_ = nullptr;
 };
 
-// A size x size picture in one colour, as the item loader's pictures are bitmaps.
-HBITMAP SolidPicture(int size, view::Colour colour) {
+// A picture as the item loader makes them: a 24-bit top-down DIB section, green above and blue
+// below its middle, so that a picture drawn upside down shows.
+HBITMAP LoaderPicture(int size) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = size;
+  info.bmiHeader.biHeight = -size;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const size_t stride = (static_cast<size_t>(size) * 3 + 3) / 4 * 4;
+  auto* row = static_cast<unsigned char*>(bits);
+  for (int y = 0; y < size; ++y, row += stride) {
+    const view::Colour c = y < size / 2 ? kGreen : kBlue;
+    for (int x = 0; x < size; ++x) {
+      row[3 * x] = view::BlueOf(c);
+      row[3 * x + 1] = view::GreenOf(c);
+      row[3 * x + 2] = view::RedOf(c);
+    }
+  }
+  return bitmap;
+}
+
+// A device-dependent picture in one colour.
+HBITMAP ScreenPicture(int size, view::Colour colour) {
   HDC screen = GetDC(nullptr);
   HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
   HDC dc = CreateCompatibleDC(screen);
@@ -111,7 +137,7 @@ TEST(LauncherPicture, TitleBarColumnAndLabelsAreWhereTheLayoutSays) {
   // The open category: a white label (4, 26)-(P + 12, 46) with blue text; the other stays B.
   EXPECT_EQ(surface.At(5, 27), view::kWhite);
   EXPECT_EQ(surface.At(5, 47), view::kDefaultBackground);
-  EXPECT_GT(surface.Count(kBlue, 4, 26, 44, 46), 0) << "no blue letters on the open label";
+  EXPECT_GT(surface.Count(kLabelBlue, 4, 26, 44, 46), 0) << "no blue letters on the open label";
   // Caption and button labels in white on the title bar.
   EXPECT_GT(surface.Count(view::kWhite, 9, 6, 80, 20), 10);
   EXPECT_GT(surface.Count(view::kWhite, 420 - 18, 6, 420 - 6, 20), 3) << "no close glyph";
@@ -124,7 +150,8 @@ TEST(LauncherPicture, IconsHighlightAndNamesFollowTheIconSize) {
     view::ViewState s = Launcher(iconSize, 32);
     std::vector<HBITMAP> pictures;
     for (int j = 1; j <= 4; ++j) {
-      pictures.push_back(SolidPicture(iconSize, kGreen));
+      // The loader's kind of picture, and one of the screen's kind.
+      pictures.push_back(j == 4 ? ScreenPicture(iconSize, kBlue) : LoaderPicture(iconSize));
       s.items.push_back({"Item" + std::to_string(j), Cell(j, iconSize, 16),
                          reinterpret_cast<std::uintptr_t>(pictures.back())});
     }
@@ -134,9 +161,10 @@ TEST(LauncherPicture, IconsHighlightAndNamesFollowTheIconSize) {
     for (int j = 1; j <= 4; ++j) {
       const view::Box c = Cell(j, iconSize, 16);
       const int iconX = 32 + c.left + 16, iconY = c.top + 30;
-      EXPECT_EQ(surface.At(iconX, iconY), kGreen) << "icon " << j;
-      EXPECT_EQ(surface.At(iconX + iconSize - 1, iconY + iconSize - 1), kGreen) << "icon " << j;
-      EXPECT_NE(surface.At(iconX + iconSize, iconY + iconSize), kGreen) << "icon " << j << " too big";
+      EXPECT_EQ(surface.At(iconX, iconY), j == 4 ? kBlue : kGreen) << "icon " << j;
+      EXPECT_EQ(surface.At(iconX + iconSize - 1, iconY + iconSize - 1), kBlue) << "icon " << j;
+      EXPECT_EQ(surface.At(iconX + iconSize, iconY + iconSize - 1), view::kWhite) << "icon " << j << " too wide";
+      EXPECT_EQ(surface.At(iconX, iconY + iconSize), view::kWhite) << "icon " << j << " too high";
       // The name: black letters right of the icon, starting at (P + x + S + 18, y + S / 2 + 24).
       const int nameX = 32 + c.left + iconSize + 18, nameY = c.top + iconSize / 2 + 24;
       EXPECT_GT(surface.Count(view::kBlack, nameX, nameY, nameX + 40, nameY + 14), 5) << "name " << j;
