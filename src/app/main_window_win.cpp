@@ -69,15 +69,6 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DESTROY:
       SaveGeometry();
       return 0;
-    case WM_SIZE:
-      if (g_canvas) {
-        RECT client;
-        GetClientRect(window, &client);
-        MoveWindow(g_canvas, 0, 0, client.right, client.bottom, TRUE);
-        FitSurface(g_backBuffer, client.right, client.bottom);
-        FitSurface(g_iconBuffer, client.right, client.bottom);
-      }
-      return 0;
     case WM_COMMAND:
       if (lParam == 0) {
         RunMenuCommand(static_cast<Command>(LOWORD(wParam)));
