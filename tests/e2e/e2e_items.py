@@ -12,10 +12,9 @@ import shutil
 import subprocess
 import time
 
-import struct
 
 import e2e_screen as screen
-from tovenk_e2e import PROBE, WINE, probe, read_ini, unhex, wait_until, write_ini
+from tovenk_e2e import PROBE, WINE, probe, read_ini, unhex, wait_until, write_bmp, write_ini
 
 TOOLS = os.path.dirname(PROBE)
 RECORDER = os.path.join(TOOLS, "arg_recorder.exe")
@@ -46,17 +45,6 @@ class Grid:
     def icon(self, j):
         """Top left corner of item j's 64 x 64 icon."""
         return self.panel + 16, (j - 1) * self.cell_height + 30
-
-
-def write_bmp(path, width, height, rgb):
-    """A 24-bit bottom-up BMP of one colour."""
-    stride = (width * 3 + 3) // 4 * 4
-    row = bytes((rgb[2], rgb[1], rgb[0])) * width + b"\0" * (stride - width * 3)
-    pixels = row * height
-    header = struct.pack("<2sIHHI", b"BM", 54 + len(pixels), 0, 0, 54)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
-    with open(path, "wb") as f:
-        f.write(header + info + pixels)
 
 
 def item(target, arguments=None):

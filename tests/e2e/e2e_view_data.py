@@ -6,24 +6,12 @@ A category is a profile file "data\\<name>.ini" with one section per item ("文�
 24-bit BMP of one colour so that the icon shows as a block of that colour.
 """
 import os
-import struct
 
-from tovenk_e2e import write_ini
+from tovenk_e2e import write_bmp, write_ini
 
 SETTINGS = "类别数据"
 WINDOW = "窗口数据"
 SEPARATOR = "#@#@#"
-
-
-def write_bmp(path, width, height, rgb):
-    """A 24-bit bottom-up BMP of one colour."""
-    stride = (width * 3 + 3) // 4 * 4
-    row = bytes((rgb[2], rgb[1], rgb[0])) * width + b"\0" * (stride - width * 3)
-    pixels = row * height
-    header = struct.pack("<2sIHHI", b"BM", 54 + len(pixels), 0, 0, 54)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
-    with open(path, "wb") as f:
-        f.write(header + info + pixels)
 
 
 def add_category(launcher, name, items, icon_rgb=(0, 200, 0)):

@@ -6,6 +6,7 @@ program of ours); texts cross as hex bytes in code page 936.
 """
 import os
 import shutil
+import struct
 import subprocess
 import tempfile
 import time
@@ -61,6 +62,17 @@ def write_ini(path, sections):
         lines.extend(gbk(k) + b"=" + gbk(v) for k, v in keys.items())
     with open(path, "wb") as f:
         f.write(b"\r\n".join(lines) + b"\r\n")
+
+
+def write_bmp(path, width, height, rgb):
+    """A 24-bit bottom-up BMP of one colour."""
+    stride = (width * 3 + 3) // 4 * 4
+    row = bytes((rgb[2], rgb[1], rgb[0])) * width + b"\0" * (stride - width * 3)
+    pixels = row * height
+    header = struct.pack("<2sIHHI", b"BM", 54 + len(pixels), 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+    with open(path, "wb") as f:
+        f.write(header + info + pixels)
 
 
 def wait_until(predicate, timeout, step=0.1):

@@ -8,20 +8,14 @@
 #include <vector>
 
 #include "platform/file_io.h"
+#include "wine/wine_test_support.h"
 
 namespace icons_wine {
 
-inline std::string SystemDir() {
-  char path[MAX_PATH] = {};
-  GetSystemDirectoryA(path, sizeof path);
-  return path;
-}
-
-inline std::string WindowsDir() {
-  char path[MAX_PATH] = {};
-  GetWindowsDirectoryA(path, sizeof path);
-  return path;
-}
+using wine_test::ReadAll;
+using wine_test::ScratchFolder;
+using wine_test::SystemDir;
+using wine_test::WindowsDir;
 
 // Programs and libraries of the Wine prefix with icon groups of every kind: many numbered ones,
 // named ones stored first, none at all.
@@ -33,18 +27,5 @@ inline std::vector<std::string> SystemIconSources() {
   files.push_back(WindowsDir() + "\\regedit.exe");
   return files;
 }
-
-// A fresh folder under the temporary folder (no trailing backslash).
-inline std::string ScratchFolder(const std::string& name) {
-  char temp[MAX_PATH] = {};
-  GetTempPathA(sizeof temp, temp);
-  static int counter = 0;
-  std::string folder = std::string(temp) + name + "_" + std::to_string(GetCurrentProcessId()) + "_" +
-                       std::to_string(counter++);
-  CreateDirectoryA(folder.c_str(), nullptr);
-  return folder;
-}
-
-inline std::string ReadAll(const std::string& path) { return file_io::ReadWholeFile(path).value_or(""); }
 
 }  // namespace icons_wine

@@ -13,27 +13,13 @@
 #include <vector>
 
 #include "platform/file_io.h"
+#include "wine/wine_test_support.h"
 
 namespace items_wine {
 
-inline std::string SystemDir() {
-  char path[MAX_PATH] = {};
-  GetSystemDirectoryA(path, sizeof path);
-  return path;
-}
-
-// A fresh folder under the temporary folder (no trailing backslash).
-inline std::string ScratchFolder(const std::string& name) {
-  char temp[MAX_PATH] = {};
-  GetTempPathA(sizeof temp, temp);
-  static int counter = 0;
-  std::string folder = std::string(temp) + name + "_" + std::to_string(GetCurrentProcessId()) + "_" +
-                       std::to_string(counter++);
-  CreateDirectoryA(folder.c_str(), nullptr);
-  return folder;
-}
-
-inline std::string ReadAll(const std::string& path) { return file_io::ReadWholeFile(path).value_or(""); }
+using wine_test::ReadAll;
+using wine_test::ScratchFolder;
+using wine_test::SystemDir;
 
 inline std::wstring Wide(const std::string& text) {
   std::wstring wide(text.size() + 1, L'\0');
