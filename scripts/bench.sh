@@ -24,7 +24,7 @@ fi
 
 programs=()
 for name in "${benches[@]}"; do
-  for candidate in "$build/bench/$name.exe" "$build/$name.exe"; do
+  for candidate in "$build/$name.exe" "$build/bench/$name.exe"; do
     if [ -f "$candidate" ]; then programs+=("$candidate"); break; fi
   done
 done
