@@ -18,6 +18,9 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   echo "run: showing Tovenk on display $DISPLAY"
   export USE_DISPLAY=$DISPLAY
 else
-  echo "run: no X display here; starting a virtual one (Xvfb). Take a look with: import -display <the display> -window root shot.png"
+  echo "run: no X display here; starting a virtual one (Xvfb)"
 fi
-exec scripts/with-wine.sh "$(command -v bash)" -c 'cd run && "$WINE" Tovenk.exe; echo "run: Tovenk ended with exit code $?"'
+exec scripts/with-wine.sh "$(command -v bash)" -c '
+  echo "run: Tovenk runs on display $DISPLAY (a screenshot: import -display $DISPLAY -window root shot.png)"
+  cd run && "$WINE" Tovenk.exe
+  echo "run: Tovenk ended with exit code $?"'
