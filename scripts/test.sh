@@ -29,6 +29,6 @@ cmake --build --preset win64 -j "$jobs"
 bash scripts/check-exe.sh build/win64/Tovenk.exe pei-x86-64
 
 step "Wine integration tests and end-to-end scenarios"
-# A scenario that drives real windows through the X server may lose a race with the window
-# manager-less desktop once; it gets one more run, and a second failure fails the layer.
+# A scenario that drives real windows through the X server can now and then lose a timing race;
+# a failing test program gets one more run, and a second failure fails the layer.
 scripts/with-wine.sh ctest --preset win64 --repeat until-pass:2 ${TOVENK_CTEST_ARGS:-}
