@@ -5,6 +5,8 @@
 // along the title bar one per change of the hovered button).
 #include <windows.h>
 
+#include "platform/dib_win.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -33,13 +35,7 @@ double Now() {
 
 // A picture as the item loader makes them: a 24-bit top-down DIB section.
 HBITMAP Picture(int size, int shade) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = size;
-  info.bmiHeader.biHeight = -size;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = TopDownBitmapInfo(size, size, 24);
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (!bitmap || !bits) return bitmap;

@@ -7,6 +7,7 @@
 #include "icons/icon_cache.h"
 #include "icons/pe_resources.h"
 #include "icons/pixels24.h"
+#include "platform/dib_win.h"
 #include "platform/file_io.h"
 
 namespace {
@@ -21,13 +22,7 @@ std::optional<Pixels24> DrawOverWhite(HICON icon) {
   std::optional<Pixels24> result;
   if (ImageList_ReplaceIcon(list, -1, icon) >= 0) {
     ImageList_SetBkColor(list, kWhite);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = kIconImageSize;
-    info.bmiHeader.biHeight = -kIconImageSize;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDownBitmapInfo(kIconImageSize, kIconImageSize, 32);
     void* bits = nullptr;
     HBITMAP surface = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HDC dc = CreateCompatibleDC(nullptr);

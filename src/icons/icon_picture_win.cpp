@@ -6,21 +6,11 @@
 #include <gdiplus.h>
 
 #include "icons/icon_cache.h"
+#include "platform/dib_win.h"
 
 namespace gp = Gdiplus::DllExports;
 
 namespace {
-
-BITMAPINFO TopDown24(int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
-  return info;
-}
 
 size_t Stride24(int width) { return (size_t(width) * 3 + 3) / 4 * 4; }
 
@@ -71,7 +61,7 @@ std::optional<Pixels24> BitmapPixels(HBITMAP bitmap) {
     return std::nullopt;
   Pixels24 pixels(about.bmWidth, about.bmHeight);
   std::vector<uint8_t> bits(Stride24(pixels.width) * size_t(pixels.height));
-  BITMAPINFO info = TopDown24(pixels.width, pixels.height);
+  BITMAPINFO info = TopDownBitmapInfo(pixels.width, pixels.height, 24);
   HDC screen = GetDC(nullptr);
   int rows = GetDIBits(screen, bitmap, 0, UINT(pixels.height), bits.data(), &info, DIB_RGB_COLORS);
   ReleaseDC(nullptr, screen);
@@ -87,7 +77,7 @@ std::string BitmapToBmpBytes(HBITMAP bitmap) {
 
 HBITMAP BitmapFromPixels(const Pixels24& pixels) {
   if (pixels.width < 1 || pixels.height < 1) return nullptr;
-  BITMAPINFO info = TopDown24(pixels.width, pixels.height);
+  BITMAPINFO info = TopDownBitmapInfo(pixels.width, pixels.height, 24);
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (!bitmap || !bits) return nullptr;
@@ -98,7 +88,7 @@ HBITMAP BitmapFromPixels(const Pixels24& pixels) {
 
 bool ReplacePixelColour(HDC canvas, int width, int height, uint32_t fromColour, uint32_t toColour) {
   if (!canvas || width < 1 || height < 1) return false;
-  BITMAPINFO info = TopDown24(width, height);
+  BITMAPINFO info = TopDownBitmapInfo(width, height, 24);
   void* bits = nullptr;
   HBITMAP copy = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (!copy || !bits) return false;

@@ -2,6 +2,8 @@
 // pixel by pixel where the layout puts the title bar, the column, the labels, the icons, the
 // highlight and the names.
 #include <windows.h>
+
+#include "platform/dib_win.h"
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -22,13 +24,7 @@ constexpr view::Colour kLabelBlue = 0xFF8800;
 class Surface {
  public:
   Surface(int width, int height) : width_(width), height_(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDownBitmapInfo(width, height, 32);
     dc_ = CreateCompatibleDC(nullptr);
     bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
     previous_ = SelectObject(dc_, bitmap_);
@@ -64,13 +60,7 @@ class Surface {
 // A picture as the item loader makes them: a 24-bit top-down DIB section, green above and blue
 // below its middle, so that a picture drawn upside down shows.
 HBITMAP LoaderPicture(int size) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = size;
-  info.bmiHeader.biHeight = -size;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = TopDownBitmapInfo(size, size, 24);
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   const size_t stride = (static_cast<size_t>(size) * 3 + 3) / 4 * 4;
